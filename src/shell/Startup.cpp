@@ -1,0 +1,39 @@
+#include "Startup.h"
+
+#include "Dialogs.h"
+#include "data/Database.h"
+
+#include <QDir>
+
+QString Startup::databasePath(const QString& programFolder)
+{
+    return QDir(programFolder).filePath(QStringLiteral("Pelimora1/Pelimora1.mdb"));
+}
+
+bool Startup::openDatabase(Database& db, const QString& path, Dialogs& dialogs)
+{
+    QString detail;
+    const auto check = Database::checkFile(path, false, &detail);
+    QString reason;
+    switch (check) {
+    case Database::FileCheck::Ok: break;
+    case Database::FileCheck::Missing: reason = QStringLiteral("پرونده پایگاه داده پیدا نشد"); break;
+    case Database::FileCheck::Unreadable: reason = QStringLiteral("پرونده پایگاه داده خوانده نمی‌شود"); break;
+    case Database::FileCheck::NotOurs: reason = QStringLiteral("این پرونده پایگاه داده این برنامه نیست"); break;
+    }
+    if (check == Database::FileCheck::Ok && !db.open(path))
+        reason = QStringLiteral("پرونده پایگاه داده باز نمی‌شود");
+    if (reason.isEmpty())
+        return true;
+    dialogs.message(nullptr, QString(),
+                    reason + QStringLiteral(":\n") + QDir::toNativeSeparators(path) +
+                        QStringLiteral("\n\nبرنامه بسته می‌شود."),
+                    Dialogs::Icon::Critical);
+    return false;
+}
+
+void Startup::reportAlreadyRunning(Dialogs& dialogs)
+{
+    dialogs.message(nullptr, QStringLiteral("Warnnig"), QStringLiteral("برنامه در حال اجراست"),
+                    Dialogs::Icon::Information);
+}
