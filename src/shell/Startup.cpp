@@ -1,9 +1,14 @@
 #include "Startup.h"
 
+#include "AppContext.h"
 #include "Dialogs.h"
+#include "SingleInstance.h"
+#include "Windows.h"
 #include "data/Database.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QLockFile>
 
 QString Startup::databasePath(const QString& programFolder)
 {
@@ -36,4 +41,30 @@ void Startup::reportAlreadyRunning(Dialogs& dialogs)
 {
     dialogs.message(nullptr, QStringLiteral("Warnnig"), QStringLiteral("برنامه در حال اجراست"),
                     Dialogs::Icon::Information);
+}
+
+int Startup::runProgram(const QString& programFolder, Dialogs& dialogs)
+{
+    const auto lock = SingleInstance::acquire(programFolder);
+    if (!lock) {
+        reportAlreadyRunning(dialogs);
+        return 0;
+    }
+    Database db;
+    if (!openDatabase(db, databasePath(programFolder), dialogs))
+        return 1;
+
+    AppContext context;
+    context.db = &db;
+    context.dialogs = &dialogs;
+    context.config = AppConfig::fromBuild();
+    context.programFolder = programFolder;
+    context.installPlatformDefaults();
+    Windows windows(context);
+    context.windows = &windows;
+
+    windows.showMain();
+    const int code = QApplication::exec();
+    windows.destroyAll();
+    return code;
 }

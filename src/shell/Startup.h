@@ -18,4 +18,8 @@ bool openDatabase(Database& db, const QString& path, Dialogs& dialogs);
 // Shows the message of a second running copy.
 void reportAlreadyRunning(Dialogs& dialogs);
 
+// The whole life of the main program in a program folder: the single running copy,
+// the database check, the main window and the event loop. Returns the exit code.
+int runProgram(const QString& programFolder, Dialogs& dialogs);
+
 } // namespace Startup
