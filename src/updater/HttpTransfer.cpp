@@ -1,0 +1,113 @@
+#include "HttpTransfer.h"
+
+#include <QCoreApplication>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+HttpTransfer::HttpTransfer(QObject* parent) : QObject(parent)
+{
+}
+
+HttpTransfer::~HttpTransfer()
+{
+    Cancel();
+}
+
+void HttpTransfer::Execute(const QString& operation, const QString& headers)
+{
+    Cancel();
+    m_headersIn = false;
+    m_interrupted = false;
+
+    QNetworkRequest request{QUrl(m_url)};
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    request.setTransferTimeout(m_timeoutMs);
+    // Without this Qt asks for gzip and inflates on the fly, and Content-Length would
+    // count compressed bytes.
+    request.setRawHeader("Accept-Encoding", "identity");
+    if (!m_userName.isEmpty() || !m_password.isEmpty())
+        request.setRawHeader("Authorization", "Basic " + (m_userName + u':' + m_password).toUtf8().toBase64());
+    for (QString line : headers.split(u'\n')) {
+        line = line.trimmed();
+        const qsizetype colon = line.indexOf(u':');
+        if (colon > 0)
+            request.setRawHeader(line.left(colon).trimmed().toLatin1(), line.mid(colon + 1).trimmed().toLatin1());
+    }
+
+    const QByteArray verb = operation.trimmed().toUpper().toLatin1();
+    QNetworkReply* reply = verb == "GET" || verb.isEmpty() ? m_manager.get(request)
+                           : verb == "HEAD"                ? m_manager.head(request)
+                                                           : m_manager.sendCustomRequest(request, verb);
+    reply->setReadBufferSize(kReadBuffer);
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
+        if (reply == m_reply && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
+            m_headersIn = true;
+    });
+    m_reply = reply;
+}
+
+bool HttpTransfer::StillExecuting() const
+{
+    return m_reply && !m_reply->isFinished() && !m_headersIn;
+}
+
+QString HttpTransfer::GetHeader() const
+{
+    if (!m_reply)
+        return {};
+    const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!status.isValid())
+        return {};
+    QString text = QStringLiteral("HTTP/1.1 ") + QString::number(status.toInt()) + u' ' +
+                   m_reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString() + QStringLiteral("\r\n");
+    for (const auto& pair : m_reply->rawHeaderPairs())
+        text += QString::fromLatin1(pair.first) + QStringLiteral(": ") + QString::fromLatin1(pair.second) +
+                QStringLiteral("\r\n");
+    return text + QStringLiteral("\r\n");
+}
+
+QString HttpTransfer::GetHeader(const QString& name) const
+{
+    if (!m_reply)
+        return {};
+    return QString::fromLatin1(m_reply->rawHeader(name.toLatin1()));
+}
+
+QByteArray HttpTransfer::GetChunk(qint64 n)
+{
+    if (!m_reply || n <= 0)
+        return {};
+    // Data reaches the reply through queued events from Qt's network thread.
+    while (m_reply && m_reply->bytesAvailable() < n && !m_reply->isFinished() && !m_interrupted)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (!m_reply)
+        return {};
+    return m_reply->read(n);
+}
+
+void HttpTransfer::Cancel()
+{
+    m_interrupted = true;
+    if (!m_reply)
+        return;
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    reply->disconnect(this);
+    if (!reply->isFinished())
+        reply->abort();
+    reply->deleteLater();
+}
+
+bool HttpTransfer::failedWithoutAnswer() const
+{
+    return m_reply && m_reply->isFinished() && m_reply->error() != QNetworkReply::NoError &&
+           !m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+}
+
+QString HttpTransfer::errorString() const
+{
+    return m_reply ? m_reply->errorString() : QString();
+}
