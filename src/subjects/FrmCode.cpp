@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QSqlTableModel>
@@ -128,6 +129,8 @@ void FrmCode::buildFilterBoxes()
         // What is typed is a filter value, never a new entry of the list.
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setMaxVisibleItems(12);
+        if (auto* list = qobject_cast<QListView*>(box->view()))
+            list->setUniformItemSizes(true);
         box->setGeometry(twRect(6720, top, 2160, 420));
         // Suggestions pop up under the box without filling in the text: the grid follows
         // exactly what has been typed so far.
@@ -136,6 +139,8 @@ void FrmCode::buildFilterBoxes()
         completer->setCaseSensitivity(Qt::CaseSensitive);
         completer->setFilterMode(Qt::MatchStartsWith);
         box->setCompleter(completer);
+        if (auto* popup = qobject_cast<QListView*>(completer->popup()))
+            popup->setUniformItemSizes(true);
 
         auto* caption = new QLabel(this);
         caption->setObjectName(QStringLiteral("captionF%1").arg(k));
