@@ -15,6 +15,19 @@ QString titleOr(const QString& title)
 {
     return title.isEmpty() ? QString::fromUtf8(kApplicationTitle) : title;
 }
+
+// The windows give filters as "name|pattern|name|pattern"; Qt's dialog reads
+// "name (pattern);;name (pattern)".
+QString qtFilter(const QString& filter)
+{
+    if (!filter.contains(u'|'))
+        return filter;
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        filters << QStringLiteral("%1 (%2)").arg(parts[i].trimmed(), parts[i + 1].trimmed());
+    return filters.join(QStringLiteral(";;"));
+}
 } // namespace
 
 void QtDialogs::notice(QWidget* owner, const QString& text, int delayMs)
@@ -68,7 +81,7 @@ QString QtDialogs::input(QWidget* owner, const QString& title, const QString& pr
 
 QString QtDialogs::saveFile(QWidget* owner, const QString& folder, const QString& defaultName, const QString& filter)
 {
-    QFileDialog dialog(owner, QString(), folder, filter);
+    QFileDialog dialog(owner, QString(), folder, qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setLayoutDirection(Qt::RightToLeft);
     if (!defaultName.isEmpty())
@@ -80,7 +93,7 @@ QString QtDialogs::saveFile(QWidget* owner, const QString& folder, const QString
 
 QString QtDialogs::openFile(QWidget* owner, const QString& folder, const QString& filter)
 {
-    QFileDialog dialog(owner, QString(), folder, filter);
+    QFileDialog dialog(owner, QString(), folder, qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setLayoutDirection(Qt::RightToLeft);
