@@ -162,10 +162,13 @@ void FrmCode::buildFilterBoxes()
     f3->addItems({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
                   QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("G")});
     f3->completer()->setModel(f3->model());
-    f3->setStyleSheet(QStringLiteral("QComboBox, QComboBox QLineEdit { background-color: rgb(192, 192, 255); }"));
+    // Dark text on the light ground, whatever the skin writes with.
+    f3->setStyleSheet(QStringLiteral(
+        "QComboBox, QComboBox QLineEdit { background-color: rgb(192, 192, 255); color: black; }"));
     QPalette palette = f3->palette();
     palette.setColor(QPalette::Base, QColor(192, 192, 255));
     palette.setColor(QPalette::Button, QColor(192, 192, 255));
+    palette.setColor(QPalette::Text, Qt::black);
     f3->setPalette(palette);
     f3->setCurrentIndex(-1);
 
@@ -177,7 +180,7 @@ void FrmCode::buildDeletePanel()
 {
     m_deletePanel = new QGroupBox(QStringLiteral("حذف کردن آزمودني"), this);
     m_deletePanel->setObjectName(QStringLiteral("deletePanel"));
-    m_deletePanel->setGeometry(twRect(6720, 2280, 3390, 2400));
+    m_deletePanel->setGeometry(twRect(6720, 2280, 3390, 2040));
     auto* layout = new QVBoxLayout(m_deletePanel);
     auto* label = new QLabel(QStringLiteral("کد آزمودني را وارد کنيد"), m_deletePanel);
     label->setObjectName(QStringLiteral("deleteLabel"));

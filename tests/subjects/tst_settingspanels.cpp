@@ -166,6 +166,27 @@ private slots:
         QCOMPARE(titleLine(reopenMain(main))->text(), name);
     }
 
+    void refusedClinicSaveKeepsThePanelAndWhatWasTyped()
+    {
+        env->exec(QStringLiteral("CREATE TRIGGER keep_theme BEFORE UPDATE ON Theme "
+                                 "BEGIN SELECT RAISE(ABORT, 'theme is read-only'); END"));
+        Frm1* main = openClinicPanel();
+        retype(edit(main, QStringLiteral("clinicName")), QStringLiteral("کلینیک نو"));
+        QTest::mouseClick(button(main, "clinicSave"), Qt::LeftButton);
+        QCOMPARE(env->dialogs.calls.size(), 1);
+        QCOMPARE(env->dialogs.calls[0].title, QStringLiteral("خطا"));
+        QCOMPARE(env->dialogs.calls[0].icon, Dialogs::Icon::Warning);
+        QVERIFY(env->dialogs.calls[0].text.contains(QStringLiteral("theme is read-only")));
+        QVERIFY(child<QWidget>(main, QStringLiteral("clinicPanel"))->isVisible());
+        QCOMPARE(edit(main, QStringLiteral("clinicName"))->text(), QStringLiteral("کلینیک نو"));
+        QCOMPARE(stored(QStringLiteral("Theme"), QStringLiteral("Name")), QStringLiteral("مرکز آرامش"));
+        // Once the file takes it, the same Save stores what is in the fields.
+        env->exec(QStringLiteral("DROP TRIGGER keep_theme"));
+        QTest::mouseClick(button(main, "clinicSave"), Qt::LeftButton);
+        QCOMPARE(stored(QStringLiteral("Theme"), QStringLiteral("Name")), QStringLiteral("کلینیک نو"));
+        QVERIFY(!child<QWidget>(main, QStringLiteral("clinicPanel"))->isVisible());
+    }
+
     void cancelKeepsTypedValuesUnstored()
     {
         Frm1* main = openClinicPanel();
