@@ -96,9 +96,12 @@ void HttpTransfer::Cancel()
     QNetworkReply* reply = m_reply;
     m_reply = nullptr;
     reply->disconnect(this);
-    if (!reply->isFinished())
+    if (!reply->isFinished() && reply->error() == QNetworkReply::NoError)
         reply->abort();
-    reply->deleteLater();
+    // At once, not later: what Qt's network thread still queues for this reply (the end
+    // of an error answer's body) must not reach it while the next request runs. Nothing
+    // of ours runs inside the reply's own signals, so this is never a delete from within.
+    delete reply;
 }
 
 bool HttpTransfer::failedWithoutAnswer() const

@@ -14,7 +14,12 @@ UpdaterDialogs::Answer QtUpdaterDialogs::message(const QString& title, const QSt
     }
     const auto qbuttons = buttons == Buttons::YesNoCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
                                                           : QMessageBox::StandardButtons(QMessageBox::Ok);
-    QMessageBox box(qicon, title, text, qbuttons, m_owner);
+    // The downloader's messages separate their lines with a bare carriage return.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+    QMessageBox box(qicon, title, shown, qbuttons, m_owner);
+    // English messages read left to right, Persian ones right to left.
+    box.setLayoutDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
