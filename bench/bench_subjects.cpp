@@ -48,7 +48,8 @@ void fill(TestEnvironment& env)
     ide.prepare(QStringLiteral("INSERT INTO IDE (Code, F1, F2, F3, F4, F5, F6, F7, F8) VALUES (?,?,?,?,?,?,?,?,?)"));
     QSqlQuery answers[3] = {QSqlQuery(c), QSqlQuery(c), QSqlQuery(c)};
     for (int s = 0; s < 3; ++s)
-        answers[s].prepare(QStringLiteral("INSERT INTO %1 (Code) VALUES (?)").arg(QLatin1String(kScales[s].answerTable)));
+        answers[s].prepare(
+            QStringLiteral("INSERT INTO %1 (Code) VALUES (?)").arg(QLatin1String(kScales[s].answerTable)));
     for (int i = 0; i < kSubjects; ++i) {
         const QString code = QString::number(100000 + i);
         ide.addBindValue(code);
@@ -170,8 +171,8 @@ int main(int argc, char** argv)
                 keystroke.median(), keystroke.max());
     std::printf("one deletion:         median %6.1f ms, max %6.1f ms   (goal: at most 20 ms)\n", deletion.median(),
                 deletion.max());
-    std::printf("  bare commit of one deleted row on the same file: median %.1f ms, max %.1f ms\n",
-                bareCommit.median(), bareCommit.max());
+    std::printf("  bare commit of one deleted row on the same file: median %.1f ms, max %.1f ms\n", bareCommit.median(),
+                bareCommit.max());
     std::printf("(%d subjects left, %d rows fetched by the grid after the last filter)\n", left, grid);
     return 0;
 }

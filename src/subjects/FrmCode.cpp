@@ -163,8 +163,8 @@ void FrmCode::buildFilterBoxes()
                   QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("G")});
     f3->completer()->setModel(f3->model());
     // Dark text on the light ground, whatever the skin writes with.
-    f3->setStyleSheet(QStringLiteral(
-        "QComboBox, QComboBox QLineEdit { background-color: rgb(192, 192, 255); color: black; }"));
+    f3->setStyleSheet(
+        QStringLiteral("QComboBox, QComboBox QLineEdit { background-color: rgb(192, 192, 255); color: black; }"));
     QPalette palette = f3->palette();
     palette.setColor(QPalette::Base, QColor(192, 192, 255));
     palette.setColor(QPalette::Button, QColor(192, 192, 255));

@@ -142,9 +142,12 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("address");
-        QTest::newRow("Persian") << "کلینیک نو" << "میدان دوم، پلاک ۳";
-        QTest::newRow("apostrophe") << "Dr O'Hara" << "1 King's Road";
-        QTest::newRow("empty texts are stored as they are") << "" << "";
+        QTest::newRow("Persian") << "کلینیک نو"
+                                 << "میدان دوم، پلاک ۳";
+        QTest::newRow("apostrophe") << "Dr O'Hara"
+                                    << "1 King's Road";
+        QTest::newRow("empty texts are stored as they are") << ""
+                                                            << "";
     }
     void saveClinicDetails()
     {

@@ -139,17 +139,16 @@ private slots:
         FrmCode* w = openBrowser();
         QTableView* grid = w->grid();
         QCOMPARE(grid->model(), w->listView().model());
-        QCOMPARE(gridCodes(w),
-                 (QStringList{QStringLiteral("101"), QStringLiteral("102"), QStringLiteral("103"), QStringLiteral("105"),
-                              QStringLiteral("کد۴")}));
+        QCOMPARE(gridCodes(w), (QStringList{QStringLiteral("101"), QStringLiteral("102"), QStringLiteral("103"),
+                                            QStringLiteral("105"), QStringLiteral("کد۴")}));
         for (int k = 1; k <= 3; ++k)
             QVERIFY(w->filterBox(k)->currentText().isEmpty());
         QStringList shown;
         for (int c = 0; c < grid->model()->columnCount(); ++c)
             if (!grid->isColumnHidden(c))
                 shown << grid->model()->headerData(c, Qt::Horizontal).toString();
-        QCOMPARE(shown, (QStringList{QStringLiteral("کد"), QStringLiteral("F1"), QStringLiteral("F2"),
-                                     QStringLiteral("F3")}));
+        QCOMPARE(shown,
+                 (QStringList{QStringLiteral("کد"), QStringLiteral("F1"), QStringLiteral("F2"), QStringLiteral("F3")}));
         // Headings and hidden columns outlive a re-reading of the list.
         w->filterBox(3)->setCurrentIndex(1);
         int visible = 0;
@@ -181,9 +180,9 @@ private slots:
         f2.sort();
         QCOMPARE(f2, (QStringList{QStringLiteral("Karimi"), QStringLiteral("O'Neil"), QStringLiteral("Rezaei"),
                                   QStringLiteral("احمدی")}));
-        QCOMPARE(w->listValues(3), (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-                                                QStringLiteral("D"), QStringLiteral("E"), QStringLiteral("F"),
-                                                QStringLiteral("G")}));
+        QCOMPARE(w->listValues(3),
+                 (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
+                              QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("G")}));
         QComboBox* f3 = w->filterBox(3);
         QCOMPARE(f3->palette().color(QPalette::Base), QColor(192, 192, 255));
         QVERIFY(f3->styleSheet().contains(QStringLiteral("rgb(192, 192, 255)")));
@@ -335,9 +334,12 @@ private slots:
         QTest::newRow("all four rows") << "103" << QString();
         QTest::newRow("Persian code") << "کد۴" << QString();
         QTest::newRow("code with an apostrophe") << "10'7" << QString();
-        QTest::newRow("no AnswerAPS row") << "103" << "AnswerAPS";
-        QTest::newRow("no AnswerAAS row") << "102" << "AnswerAAS";
-        QTest::newRow("no AnswerMACR row") << "101" << "AnswerMACR";
+        QTest::newRow("no AnswerAPS row") << "103"
+                                          << "AnswerAPS";
+        QTest::newRow("no AnswerAAS row") << "102"
+                                          << "AnswerAAS";
+        QTest::newRow("no AnswerMACR row") << "101"
+                                           << "AnswerMACR";
     }
     void deleteAnsweredYes()
     {
@@ -429,9 +431,9 @@ private slots:
     {
         env->db.begin();
         for (int i = 0; i < 1500; ++i)
-            env->addSubject(QStringLiteral("S%1").arg(i, 5, 10, QLatin1Char('0')),
-                            {QStringLiteral("N%1").arg(i % 40), QStringLiteral("L%1").arg(i % 70),
-                             QString(QChar(u'A' + i % 7))});
+            env->addSubject(
+                QStringLiteral("S%1").arg(i, 5, 10, QLatin1Char('0')),
+                {QStringLiteral("N%1").arg(i % 40), QStringLiteral("L%1").arg(i % 70), QString(QChar(u'A' + i % 7))});
         env->db.commit();
         FrmCode* w = openBrowser();
         QAbstractItemModel* m = w->grid()->model();

@@ -11,16 +11,17 @@ namespace {
 void addSubjects(TestEnvironment& env)
 {
     const char* const rows[][4] = {
-        {"1001", "مریم", "احمدی", "A"},   {"1002", "علی", "رضایی", "B"},     {"1003", "زهرا", "محمدی", "B"},
-        {"1004", "حسین", "کریمی", "C"},   {"1005", "فاطمه", "حسینی", "A"},   {"1006", "علی", "موسوی", "D"},
-        {"1007", "سارا", "جعفری", "B"},   {"1008", "محمد", "احمدی", "E"},    {"1009", "نرگس", "صادقی", "F"},
-        {"1010", "رضا", "کاظمی", "B"},    {"1011", "لیلا", "نوری", "G"},     {"1012", "امیر", "قاسمی", "C"},
-        {"1013", "مهسا", "رحیمی", "A"},   {"1014", "حمید", "کریمی", "B"},    {"K-15", "نازنین", "یوسفی", "D"},
+        {"1001", "مریم", "احمدی", "A"}, {"1002", "علی", "رضایی", "B"},   {"1003", "زهرا", "محمدی", "B"},
+        {"1004", "حسین", "کریمی", "C"}, {"1005", "فاطمه", "حسینی", "A"}, {"1006", "علی", "موسوی", "D"},
+        {"1007", "سارا", "جعفری", "B"}, {"1008", "محمد", "احمدی", "E"},  {"1009", "نرگس", "صادقی", "F"},
+        {"1010", "رضا", "کاظمی", "B"},  {"1011", "لیلا", "نوری", "G"},   {"1012", "امیر", "قاسمی", "C"},
+        {"1013", "مهسا", "رحیمی", "A"}, {"1014", "حمید", "کریمی", "B"},  {"K-15", "نازنین", "یوسفی", "D"},
     };
     for (const auto& r : rows)
-        env.addSubject(QString::fromUtf8(r[0]), {QString::fromUtf8(r[1]), QString::fromUtf8(r[2]), QString::fromUtf8(r[3]),
-                                                 QStringLiteral("34"), QStringLiteral("متاهل"), QStringLiteral("لیسانس"),
-                                                 QStringLiteral("کارمند"), QStringLiteral("0912")});
+        env.addSubject(QString::fromUtf8(r[0]),
+                       {QString::fromUtf8(r[1]), QString::fromUtf8(r[2]), QString::fromUtf8(r[3]), QStringLiteral("34"),
+                        QStringLiteral("متاهل"), QStringLiteral("لیسانس"), QStringLiteral("کارمند"),
+                        QStringLiteral("0912")});
 }
 
 FrmCode* openBrowser(TestEnvironment& env)
@@ -73,8 +74,8 @@ GALLERY_SHOT("main-settings-fieldnames-typed")
     Frm1* main = env.showMain();
     main->findChild<QPushButton*>(QStringLiteral("cmdSettings"))->click();
     main->findChild<QPushButton*>(QStringLiteral("cmdFieldNames"))->click();
-    const char* const captions[8] = {"نام", "نام خانوادگی", "جنسیت", "سن", "وضعیت تاهل", "میزان تحصیلات", "شغل",
-                                     "شماره تماس"};
+    const char* const captions[8] = {"نام",        "نام خانوادگی",  "جنسیت", "سن",
+                                     "وضعیت تاهل", "میزان تحصیلات", "شغل",   "شماره تماس"};
     for (int k = 1; k <= 8; ++k) {
         auto* field = main->findChild<QLineEdit*>(QStringLiteral("fieldName%1").arg(k));
         field->setText(QString::fromUtf8(captions[k - 1]));
