@@ -37,7 +37,7 @@ bool VersionCheck::isNewer(double published, double running)
 
 QUrl VersionCheck::lastVersionUrl(const QString& host)
 {
-    return QUrl(QStringLiteral("http://") + host + QStringLiteral("/Soft/Pelimora/LastVersion.txt"));
+    return QUrl(QStringLiteral("http://") + host + QLatin1String(kVersionPath));
 }
 
 QString VersionCheck::fetchText(const QUrl& url, int timeoutMs)

@@ -8,6 +8,10 @@
 // from the server's version file, and the fetch of that file.
 namespace VersionCheck {
 
+// The version file on the update server: its name and its path below the host.
+inline constexpr char kVersionFileName[] = "LastVersion.txt";
+inline constexpr char kVersionPath[] = "/Soft/Pelimora/LastVersion.txt";
+
 // How long the fetch may take before it counts as failed.
 inline constexpr int kFetchTimeoutMs = 10000;
 

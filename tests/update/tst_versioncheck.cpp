@@ -93,6 +93,8 @@ void tst_VersionCheck::addressOfTheVersionFile()
              QStringLiteral("http://127.0.0.1:8123/Soft/Pelimora/LastVersion.txt"));
     QCOMPARE(VersionCheck::lastVersionUrl(QStringLiteral("update.example")).toString(),
              QStringLiteral("http://update.example/Soft/Pelimora/LastVersion.txt"));
+    QCOMPARE(VersionCheck::lastVersionUrl(QStringLiteral("update.example")).fileName(),
+             QLatin1String(VersionCheck::kVersionFileName));
 }
 
 void tst_VersionCheck::fetch_data()
