@@ -88,7 +88,7 @@ Frmbackup::Frmbackup(AppContext& context) : ThemedWindow(context)
 {
     setObjectName(QStringLiteral("Frmbackup"));
     setWindowTitle(QStringLiteral("Back up ...  Reastor"));
-    setFixedSize(tw(7200), tw(3900));
+    setFixedSize(tw(7200), tw(3000));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
 
@@ -157,7 +157,8 @@ Frmbackup::Frmbackup(AppContext& context) : ThemedWindow(context)
     bottom->addWidget(m_help);
     bottom->addWidget(m_exit);
     bottom->addStretch();
-    layout->addLayout(bottom, 3, 0, 1, 3);
+    layout->addLayout(bottom, 4, 0, 1, 3);
+    layout->setRowStretch(3, 1);
     layout->setColumnStretch(2, 1);
 
     m_helpPanel = new QFrame(this);
@@ -342,8 +343,8 @@ Frmbackup::CopyOutcome Frmbackup::copy(const QString& source, const QString& des
     bool databaseClosed = false;
 
     Backup::CopyHooks hooks;
-    hooks.beforeBlock = [self] {
-        QCoreApplication::processEvents();
+    hooks.beforeBlock = [self, yield = Backup::EventLoopYield()]() mutable {
+        yield();
         return self && !self->m_stopCopy;
     };
     if (overDatabase) {
