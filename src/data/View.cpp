@@ -103,8 +103,10 @@ bool View::filter(const QString& column, const QString& value)
     QSqlDriver* driver = m_db.connection().driver();
     QSqlField field(m_model->record().fieldName(s), QMetaType(QMetaType::QString));
     field.setValue(value);
-    m_filter = QStringLiteral("%1 = %2").arg(driver->escapeIdentifier(field.name(), QSqlDriver::FieldName),
-                                             driver->formatValue(field));
+    const QString name = driver->escapeIdentifier(field.name(), QSqlDriver::FieldName);
+    // An empty value and no value are the same thing on screen.
+    m_filter = value.isEmpty() ? QStringLiteral("(%1 = '' OR %1 IS NULL)").arg(name)
+                               : QStringLiteral("%1 = %2").arg(name, driver->formatValue(field));
     m_model->setFilter(m_filter);
     return select();
 }

@@ -26,7 +26,8 @@ public:
     bool setCurrentRow(int row);
 
     // Shows only the rows whose column equals value exactly. The value is quoted by the
-    // driver, so any text, an apostrophe included, is an ordinary value.
+    // driver, so any text, an apostrophe included, is an ordinary value. An empty value
+    // matches the rows whose column is empty or null.
     bool filter(const QString& column, const QString& value);
     bool sort(const QString& column);
     bool addRow();

@@ -126,6 +126,12 @@ void TestData::rowCountOfLargeTable()
     macr.filter(QStringLiteral("code"), QStringLiteral("only-ide"));
     QCOMPARE(macr.rowCount(), 0);
     QVERIFY(!macr.hasCurrent());
+    // An empty filter value finds the fields that hold nothing, null or empty text alike.
+    env.exec(QStringLiteral("INSERT INTO IDE (Code, F1) VALUES ('empty-f1', '')"));
+    View ide(env.db, Tables::IDE);
+    ide.open();
+    ide.filter(QStringLiteral("F1"), QString());
+    QCOMPARE(ide.rowCount(), 2);
 }
 
 void TestData::fileCheck()
