@@ -2,6 +2,7 @@
 
 #include "HttpTransfer.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -24,6 +25,8 @@ public:
     using FreeSpaceReading = std::function<qint64(const QString& folder)>;
 
     static constexpr qint64 kChunk = 1024;
+    // The longest a chunk goes by without the event loop turning.
+    static constexpr qint64 kYieldGapNs = 1000 * 1000;
 
     explicit FileDownloader(QObject* parent = nullptr);
 
@@ -62,6 +65,7 @@ private:
 
     HttpTransfer m_transfer;
     FreeSpaceReading m_freeSpace;
+    QElapsedTimer m_sinceYield;
     bool m_cancel = false;
     bool m_running = false;
 };

@@ -4,6 +4,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QUrl>
+#include <cstring>
 
 HttpTransfer::HttpTransfer(QObject* parent) : QObject(parent)
 {
@@ -78,19 +79,43 @@ QString HttpTransfer::GetHeader(const QString& name) const
 
 QByteArray HttpTransfer::GetChunk(qint64 n)
 {
-    if (!m_reply || n <= 0)
+    if (n <= 0)
         return {};
-    // Data reaches the reply through queued events from Qt's network thread.
-    while (m_reply && m_reply->bytesAvailable() < n && !m_reply->isFinished() && !m_interrupted)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    if (!m_reply)
-        return {};
-    return m_reply->read(n);
+    // The reply is read in large pieces into a buffer of fixed size: every read of a
+    // reply with a bounded buffer sends a request for more to Qt's network thread, and
+    // doing that per small chunk would have the socket read in small pieces too.
+    n = qMin(n, kReadBuffer);
+    if (m_buffer.size() != kReadBuffer)
+        m_buffer.resize(kReadBuffer);
+    while (m_end - m_begin < n && m_reply) {
+        if (m_reply->bytesAvailable() > 0) {
+            if (m_begin > 0) {
+                std::memmove(m_buffer.data(), m_buffer.constData() + m_begin, m_end - m_begin);
+                m_end -= m_begin;
+                m_begin = 0;
+            }
+            const qint64 got = m_reply->read(m_buffer.data() + m_end, kReadBuffer - m_end);
+            if (got > 0)
+                m_end += got;
+        } else if (m_reply->isFinished() || m_interrupted) {
+            break;
+        } else {
+            // Data reaches the reply through queued events from the network thread.
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+    }
+    const qint64 size = qMin(n, m_end - m_begin);
+    QByteArray chunk(m_buffer.constData() + m_begin, size);
+    m_begin += size;
+    if (m_begin == m_end)
+        m_begin = m_end = 0;
+    return chunk;
 }
 
 void HttpTransfer::Cancel()
 {
     m_interrupted = true;
+    m_begin = m_end = 0;
     if (!m_reply)
         return;
     QNetworkReply* reply = m_reply;

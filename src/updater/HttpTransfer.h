@@ -55,8 +55,8 @@ public:
     // Inactivity limit of a request; 60 s unless set.
     void setTimeout(int ms) { m_timeoutMs = ms; }
 
-    // How much of the body is buffered ahead of GetChunk().
-    static constexpr qint64 kReadBuffer = 64 * 1024;
+    // How much of the body is buffered ahead of GetChunk(), in the reply and here.
+    static constexpr qint64 kReadBuffer = 1024 * 1024;
 
 private:
     QNetworkAccessManager m_manager;
@@ -64,6 +64,9 @@ private:
     QString m_url;
     QString m_userName;
     QString m_password;
+    QByteArray m_buffer; // read from the reply; [m_begin, m_end) not yet handed out
+    qint64 m_begin = 0;
+    qint64 m_end = 0;
     bool m_headersIn = false;
     bool m_interrupted = false;
     int m_timeoutMs = 60000;
