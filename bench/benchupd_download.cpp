@@ -114,17 +114,16 @@ Figures ours(LoopbackHttpServer& server, const QString& file, const QString& fol
     QDir(folder).removeRecursively();
     QDir().mkpath(folder);
     qint64 wall = 0;
-    const QList<QByteArray> out =
-        runServed(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), server.hostAndPort(), folder},
-                  &wall)
-            .trimmed()
-            .split(' ');
+    const QList<QByteArray> out = runServed(QCoreApplication::applicationFilePath(),
+                                            {QStringLiteral("--child"), server.hostAndPort(), folder}, &wall)
+                                      .trimmed()
+                                      .split(' ');
     Figures f;
     if (out.size() == 3) {
         f.ms = out[0].toDouble();
         f.peakKiB = out[1].toLongLong();
-        f.ok = out[2] == "1" && QFileInfo(QDir(folder).filePath(QStringLiteral("setup-Ornavex.exe"))).size() ==
-                                    QFileInfo(file).size();
+        f.ok = out[2] == "1" &&
+               QFileInfo(QDir(folder).filePath(QStringLiteral("setup-Ornavex.exe"))).size() == QFileInfo(file).size();
     }
     return f;
 }
@@ -136,10 +135,11 @@ Figures curl(LoopbackHttpServer& server, const QString& curlPath, const QString&
     server.setResponse("/curl.bin", r);
     QFile::remove(dest);
     qint64 wall = 0;
-    const QByteArray out = runServed(
-        curlPath, {QStringLiteral("-s"), QStringLiteral("-o"), dest, QStringLiteral("-w"), QStringLiteral("%{time_total}"),
-                   server.url(QStringLiteral("/curl.bin")).toString()},
-        &wall);
+    const QByteArray out =
+        runServed(curlPath,
+                  {QStringLiteral("-s"), QStringLiteral("-o"), dest, QStringLiteral("-w"),
+                   QStringLiteral("%{time_total}"), server.url(QStringLiteral("/curl.bin")).toString()},
+                  &wall);
     Figures f;
     f.ms = out.trimmed().toDouble() * 1000.0;
     f.ok = QFileInfo(dest).size() == QFileInfo(file).size();
@@ -205,7 +205,9 @@ int main(int argc, char** argv)
     if (curl256.ms > 0) {
         const double curlRate = mibPerS(256 * kMiB, curl256.ms);
         const double ratio = oursRate / curlRate;
-        out << QStringLiteral("curl -o 256 MiB: %1 ms (%2 MiB/s)\n").arg(curl256.ms, 0, 'f', 0).arg(curlRate, 0, 'f', 0);
+        out << QStringLiteral("curl -o 256 MiB: %1 ms (%2 MiB/s)\n")
+                   .arg(curl256.ms, 0, 'f', 0)
+                   .arg(curlRate, 0, 'f', 0);
         out << QStringLiteral("throughput ratio %1 (goal >= 0.5): %2\n")
                    .arg(ratio, 0, 'f', 2)
                    .arg(ratio >= 0.5 ? QStringLiteral("met") : QStringLiteral("NOT MET"));

@@ -42,9 +42,7 @@ struct FileDownloader::Run
     static constexpr qsizetype kWriteBlock = 64 * 1024;
 };
 
-FileDownloader::FileDownloader(QObject* parent) : QObject(parent), m_freeSpace(&FileDownloader::freeSpaceOf)
-{
-}
+FileDownloader::FileDownloader(QObject* parent) : QObject(parent), m_freeSpace(&FileDownloader::freeSpaceOf) {}
 
 void FileDownloader::Cancel()
 {
@@ -75,7 +73,8 @@ bool FileDownloader::DownloadFile(const QString& strURL, const QString& strDesti
 void FileDownloader::fetch(Run& run)
 {
     // Always the whole file, from byte 0.
-    m_transfer.Execute(QStringLiteral("GET"), QStringLiteral("Range: bytes=%1-\r\n").arg(run.received));
+    m_transfer.Execute(QStringLiteral("GET"),
+                       QStringLiteral("Range: bytes=") + QString::number(run.received) + QStringLiteral("-\r\n"));
     while (m_transfer.StillExecuting()) {
         yield(true);
         if (m_cancel)
@@ -99,7 +98,8 @@ void FileDownloader::fetch(Run& run)
         m_cancel = true;
         return;
     } else if (status == u"404") {
-        raiseError(run, QStringLiteral("The file, \"") + m_transfer.URL() + QStringLiteral("\" was not found!"));
+        raiseError(run,
+                   QStringLiteral("The file, ") + u'"' + m_transfer.URL() + u'"' + QStringLiteral(" was not found!"));
         m_cancel = true;
         return;
     } else if (header == u"\r\n") {
@@ -109,7 +109,7 @@ void FileDownloader::fetch(Run& run)
     } else {
         const qsizetype cr = header.indexOf(u'\r');
         const QString line = cr < 0 || header.isEmpty() ? QStringLiteral("<nothing>") : header.left(cr + 1);
-        raiseError(run, QStringLiteral("The server returned the following response:\r\r") + line);
+        raiseError(run, QStringLiteral("The server returned the following response:") + QStringLiteral("\r\r") + line);
         m_cancel = true;
         return;
     }
@@ -210,7 +210,8 @@ void FileDownloader::writeFailure(Run& run, int number, const QString& descripti
         run.file->cancelWriting();
         run.file.reset();
     }
-    raiseError(run, QStringLiteral("Cannot write file to disk.\r\rError %1: %2").arg(number).arg(description));
+    raiseError(run, QStringLiteral("Cannot write file to disk.") + QStringLiteral("\r\r") + QStringLiteral("Error ") +
+                        QString::number(number) + QStringLiteral(": ") + description);
 }
 
 void FileDownloader::yield(bool waitForEvents)

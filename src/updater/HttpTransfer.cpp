@@ -6,9 +6,7 @@
 #include <QUrl>
 #include <cstring>
 
-HttpTransfer::HttpTransfer(QObject* parent) : QObject(parent)
-{
-}
+HttpTransfer::HttpTransfer(QObject* parent) : QObject(parent) {}
 
 HttpTransfer::~HttpTransfer()
 {

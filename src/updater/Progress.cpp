@@ -211,12 +211,14 @@ void Progress::onDownloadErrors(const QString& strError)
 
 void Progress::onDowloadComplete()
 {
-    m_dialogs.message(QStringLiteral("Success"), QStringLiteral("دانلود فايل با موفقيت به پايان رسيد "), UpdaterDialogs::Icon::Information);
+    m_dialogs.message(QStringLiteral("Success"), QStringLiteral("دانلود فايل با موفقيت به پايان رسيد "),
+                      UpdaterDialogs::Icon::Information);
     m_update->setText(kIdle);
     m_bar->setValue(0);
     if (!startInstaller()) {
         m_dialogs.message(QStringLiteral("Error"),
-                          QStringLiteral("برنامه نصب «%1» اجرا نشد. فایل دریافت‌شده در پوشه برنامه به‌روزرسانی "
+                          QStringLiteral("برنامه نصب «%1» اجرا نشد. فایل دریافت‌شده در پوشه برنامه "
+                                         "به‌روزرسانی "
                                          "است؛ می‌توانید آن را خودتان اجرا کنید.")
                               .arg(QLatin1String(kInstaller)),
                           UpdaterDialogs::Icon::Critical);

@@ -27,8 +27,8 @@ public:
 
     // folder: where the installer goes (the updater's own folder); host: the update
     // server, as "name" or "name:port".
-    Progress(UpdaterDialogs& dialogs, const QString& folder,
-             const QString& host = QStringLiteral(PELIMORA_UPDATE_HOST), QWidget* parent = nullptr);
+    Progress(UpdaterDialogs& dialogs, const QString& folder, const QString& host = QStringLiteral(PELIMORA_UPDATE_HOST),
+             QWidget* parent = nullptr);
 
     static QString defaultAddress(const QString& host);
 

@@ -7,10 +7,17 @@ UpdaterDialogs::Answer QtUpdaterDialogs::message(const QString& title, const QSt
 {
     QMessageBox::Icon qicon = QMessageBox::NoIcon;
     switch (icon) {
-    case Icon::None: break;
-    case Icon::Information: qicon = QMessageBox::Information; break;
-    case Icon::Warning: qicon = QMessageBox::Warning; break;
-    case Icon::Critical: qicon = QMessageBox::Critical; break;
+    case Icon::None:
+        break;
+    case Icon::Information:
+        qicon = QMessageBox::Information;
+        break;
+    case Icon::Warning:
+        qicon = QMessageBox::Warning;
+        break;
+    case Icon::Critical:
+        qicon = QMessageBox::Critical;
+        break;
     }
     const auto qbuttons = buttons == Buttons::YesNoCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
                                                           : QMessageBox::StandardButtons(QMessageBox::Ok);
@@ -21,10 +28,14 @@ UpdaterDialogs::Answer QtUpdaterDialogs::message(const QString& title, const QSt
     // English messages read left to right, Persian ones right to left.
     box.setLayoutDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    default: return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     }
 }
 

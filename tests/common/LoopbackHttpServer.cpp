@@ -84,8 +84,7 @@ void LoopbackHttpServer::setResponse(const QByteArray& path, const Response& res
     m_responses.insert(path, response);
 }
 
-void LoopbackHttpServer::setResponse(const QByteArray& path, int status, const QByteArray& body,
-                                     const Headers& headers)
+void LoopbackHttpServer::setResponse(const QByteArray& path, int status, const QByteArray& body, const Headers& headers)
 {
     Response r;
     r.status = status;
@@ -108,27 +107,48 @@ void LoopbackHttpServer::clearResponses()
 QByteArray LoopbackHttpServer::reasonPhrase(int status)
 {
     switch (status) {
-    case 200: return "OK";
-    case 201: return "Created";
-    case 202: return "Accepted";
-    case 204: return "No Content";
-    case 206: return "Partial Content";
-    case 301: return "Moved Permanently";
-    case 302: return "Found";
-    case 304: return "Not Modified";
-    case 400: return "Bad Request";
-    case 401: return "Unauthorized";
-    case 403: return "Forbidden";
-    case 404: return "Not Found";
-    case 405: return "Method Not Allowed";
-    case 407: return "Proxy Authentication Required";
-    case 408: return "Request Timeout";
-    case 416: return "Range Not Satisfiable";
-    case 500: return "Internal Server Error";
-    case 501: return "Not Implemented";
-    case 502: return "Bad Gateway";
-    case 503: return "Service Unavailable";
-    default: return "Status";
+    case 200:
+        return "OK";
+    case 201:
+        return "Created";
+    case 202:
+        return "Accepted";
+    case 204:
+        return "No Content";
+    case 206:
+        return "Partial Content";
+    case 301:
+        return "Moved Permanently";
+    case 302:
+        return "Found";
+    case 304:
+        return "Not Modified";
+    case 400:
+        return "Bad Request";
+    case 401:
+        return "Unauthorized";
+    case 403:
+        return "Forbidden";
+    case 404:
+        return "Not Found";
+    case 405:
+        return "Method Not Allowed";
+    case 407:
+        return "Proxy Authentication Required";
+    case 408:
+        return "Request Timeout";
+    case 416:
+        return "Range Not Satisfiable";
+    case 500:
+        return "Internal Server Error";
+    case 501:
+        return "Not Implemented";
+    case 502:
+        return "Bad Gateway";
+    case 503:
+        return "Service Unavailable";
+    default:
+        return "Status";
     }
 }
 

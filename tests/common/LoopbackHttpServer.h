@@ -53,12 +53,12 @@ public:
         QByteArray reason; // empty: the usual phrase of the status
         Headers headers;
         QByteArray body;
-        QString bodyFile;               // when set, the body is this file's content (streamed)
-        bool addContentLength = true;   // add "Content-Length" unless the headers carry one
-        qint64 dropAfter = -1;          // close the connection after this many body bytes
-        int chunkSize = 0;              // 0: the body as fast as the socket takes it
-        int chunkDelayMs = 0;           // pause before each chunk after the first
-        int headerDelayMs = 0;          // pause before the status line is sent
+        QString bodyFile;             // when set, the body is this file's content (streamed)
+        bool addContentLength = true; // add "Content-Length" unless the headers carry one
+        qint64 dropAfter = -1;        // close the connection after this many body bytes
+        int chunkSize = 0;            // 0: the body as fast as the socket takes it
+        int chunkDelayMs = 0;         // pause before each chunk after the first
+        int headerDelayMs = 0;        // pause before the status line is sent
         Response& header(const QByteArray& name, const QByteArray& value)
         {
             headers.append({name, value});

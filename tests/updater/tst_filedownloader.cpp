@@ -188,12 +188,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message"); // %1: the address
         QTest::newRow("404") << 404 << QStringLiteral("The file, \"%1\" was not found!");
-        QTest::newRow("500") << 500
-                             << QStringLiteral(
-                                    "The server returned the following response:\r\rHTTP/1.1 500 Internal Server Error\r");
-        QTest::newRow("503") << 503
-                             << QStringLiteral(
-                                    "The server returned the following response:\r\rHTTP/1.1 503 Service Unavailable\r");
+        QTest::newRow("500")
+            << 500
+            << QStringLiteral("The server returned the following response:\r\rHTTP/1.1 500 Internal Server Error\r");
+        QTest::newRow("503")
+            << 503
+            << QStringLiteral("The server returned the following response:\r\rHTTP/1.1 503 Service Unavailable\r");
         QTest::newRow("302 is not followed")
             << 302 << QStringLiteral("The server returned the following response:\r\rHTTP/1.1 302 Found\r");
         QTest::newRow("204") << 204 << QStringLiteral("Nothing to download!");
@@ -320,10 +320,7 @@ private Q_SLOTS:
         QVERIFY(downloader.DownloadFile(url("/f.exe"), dest()));
     }
 
-    void theRealFreeSpaceReading()
-    {
-        QVERIFY(FileDownloader::freeSpaceOf(m_dir->path()) > 0);
-    }
+    void theRealFreeSpaceReading() { QVERIFY(FileDownloader::freeSpaceOf(m_dir->path()) > 0); }
 
     void missingFolders()
     {

@@ -104,9 +104,8 @@ private Q_SLOTS:
             return true;
         });
         int seenRunning = 0;
-        connect(&m_window->downloader(), &FileDownloader::DownloadProgress, this, [&] {
-            seenRunning += update()->text() == kRunning;
-        });
+        connect(&m_window->downloader(), &FileDownloader::DownloadProgress, this,
+                [&] { seenRunning += update()->text() == kRunning; });
         update()->click();
 
         QVERIFY(seenRunning > 0);
