@@ -382,6 +382,39 @@ private Q_SLOTS:
         QCOMPARE(heard.completions, 1);
     }
 
+    void transferLayer()
+    {
+        Response r;
+        r.status = 206;
+        r.body = pattern(2500);
+        r.header("X-Build", "17");
+        m_server->setResponse("/t.bin", r);
+        HttpTransfer transfer;
+        transfer.setURL(url("/t.bin"));
+        transfer.Execute(QStringLiteral("GET"), QStringLiteral("Range: bytes=0-\r\nX-One: 1\r\n"));
+        QVERIFY(transfer.StillExecuting());
+        QTRY_VERIFY(!transfer.StillExecuting());
+        const QString header = transfer.GetHeader();
+        QVERIFY2(header.startsWith(QStringLiteral("HTTP/1.1 206 Partial Content\r\n")), qPrintable(header));
+        QVERIFY(header.contains(QStringLiteral("X-Build: 17\r\n")));
+        QVERIFY(header.endsWith(QStringLiteral("\r\n\r\n")));
+        QCOMPARE(transfer.GetHeader(QStringLiteral("x-build")), QStringLiteral("17"));
+        QCOMPARE(transfer.GetHeader(QStringLiteral("Content-Length")), QStringLiteral("2500"));
+        QCOMPARE(transfer.GetHeader(QStringLiteral("X-None")), QString());
+        QByteArray got;
+        QList<int> sizes;
+        for (QByteArray chunk = transfer.GetChunk(1024); !chunk.isEmpty(); chunk = transfer.GetChunk(1024)) {
+            sizes << chunk.size();
+            got += chunk;
+        }
+        QCOMPARE(sizes, (QList<int>{1024, 1024, 452}));
+        QCOMPARE(got, r.body);
+        QCOMPARE(m_server->requests().first().header("X-One"), QByteArray("1"));
+        transfer.Cancel();
+        QCOMPARE(transfer.GetHeader(), QString());
+        QVERIFY(!transfer.StillExecuting());
+    }
+
     void readLength_data()
     {
         QTest::addColumn<QString>("text");
