@@ -113,7 +113,7 @@ Frm1::Frm1(AppContext& context)
     m_logo->setAutoRaise(true);
     m_logo->setToolTip(QStringLiteral("جهت ورود به سايت کليک کنيد"));
     m_logo->setAccessibleName(QStringLiteral("جهت ورود به سايت کليک کنيد"));
-    m_logo->setGeometry(twRect(9000, 6900, 1560, 1560));
+    m_logo->setGeometry(twRect(180, 6540, 1560, 1560));
     connect(m_logo, &QToolButton::clicked, this, [this] { Links::openLogoPages(this->context()); });
 
     m_version = new QLabel(QStringLiteral("V2.1.1"), this);
@@ -167,7 +167,7 @@ void Frm1::buildMenu()
     m_menu = new QFrame(this);
     m_menu->setObjectName(QStringLiteral("menuFrame"));
     m_menu->setFrameShape(QFrame::StyledPanel);
-    m_menu->setGeometry(twRect(8400, 780, 2205, 6030));
+    m_menu->setGeometry(twRect(8400, 780, 2205, 7560));
     m_menu->setMouseTracking(true);
     m_menu->installEventFilter(this);
     auto* layout = new QVBoxLayout(m_menu);
