@@ -40,8 +40,29 @@ void View::setCurrent(int row)
     emit currentRowChanged();
 }
 
+void View::holdEager(bool hold) const
+{
+    m_eagerHolders += hold ? 1 : -1;
+    if (m_eagerHolders > 0)
+        ensureRead();
+}
+
+void View::ensureRead() const
+{
+    if (m_unread)
+        const_cast<View*>(this)->select();
+}
+
+QSqlTableModel* View::model() const
+{
+    if (m_eagerHolders == 0)
+        holdEager(true); // a grid or report keeps the model for good
+    return m_model;
+}
+
 bool View::select()
 {
+    m_unread = false;
     m_lastError.clear();
     const bool ok = m_model->select();
     setCurrent(0);
@@ -52,11 +73,30 @@ bool View::open()
 {
     m_filter.clear();
     m_model->setFilter(QString());
-    return select();
+    if (m_eagerHolders > 0)
+        return select();
+    m_current = 0;
+    m_unread = true;
+    return true;
+}
+
+bool View::isEmpty() const
+{
+    if (!m_unread && (m_model->rowCount() > 0 || !m_model->canFetchMore()))
+        return m_model->rowCount() == 0;
+    QSqlQuery q(m_db.connection());
+    QString sql = QStringLiteral("SELECT 1 FROM %1")
+                      .arg(m_db.connection().driver()->escapeIdentifier(m_table, QSqlDriver::TableName));
+    if (!m_filter.isEmpty())
+        sql += QStringLiteral(" WHERE ") + m_filter;
+    if (!q.exec(sql + QStringLiteral(" LIMIT 1")))
+        return rowCount() == 0;
+    return !q.next();
 }
 
 int View::rowCount() const
 {
+    ensureRead();
     // Without more rows to fetch the model knows its count; otherwise the file is asked,
     // so that a large table is never read whole just to be counted.
     if (!m_model->canFetchMore())
@@ -77,16 +117,19 @@ int View::rowCount() const
 
 bool View::hasCurrent() const
 {
+    ensureRead();
     return m_current >= 0 && m_current < m_model->rowCount();
 }
 
 int View::currentRow() const
 {
+    ensureRead();
     return hasCurrent() ? m_current : -1;
 }
 
 bool View::setCurrentRow(int row)
 {
+    ensureRead();
     if (row < 0 || row >= m_model->rowCount())
         return false;
     flushEditors();
@@ -122,6 +165,7 @@ bool View::sort(const QString& column)
 
 bool View::addRow()
 {
+    ensureRead();
     flushEditors();
     const int row = m_model->rowCount();
     if (!m_model->insertRow(row))
@@ -135,6 +179,7 @@ bool View::setColumn(const QString& column, const QVariant& value)
     const int s = section(column);
     if (s < 0)
         return fail(QStringLiteral("no column %1 in %2").arg(column, m_table));
+    ensureRead();
     if (!hasCurrent())
         return fail(QStringLiteral("no current row in %1").arg(m_table));
     flushEditors();
@@ -146,6 +191,7 @@ bool View::setColumn(const QString& column, const QVariant& value)
 
 QVariant View::value(const QString& column) const
 {
+    ensureRead();
     const int s = section(column);
     if (s < 0 || !hasCurrent())
         return {};
@@ -160,11 +206,13 @@ QString View::text(const QString& column) const
 
 bool View::hasPendingChanges() const
 {
+    ensureRead();
     return m_model->isDirty();
 }
 
 bool View::commit()
 {
+    ensureRead();
     m_lastError.clear();
     flushEditors();
     const int row = m_current;
@@ -179,6 +227,7 @@ bool View::commit()
 
 bool View::deleteRow()
 {
+    ensureRead();
     if (!hasCurrent())
         return fail(QStringLiteral("no current row in %1").arg(m_table));
     flushEditors();
@@ -197,6 +246,7 @@ bool View::deleteRow()
 
 bool View::refresh()
 {
-    m_model->revertAll();
+    if (!m_unread)
+        m_model->revertAll();
     return open();
 }

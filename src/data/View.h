@@ -18,9 +18,12 @@ public:
 
     QString table() const { return m_table; }
 
-    bool open();                    // read the table; current row is the first row
+    // Read the table; the current row is the first row. A view that no grid, report or
+    // bound field shows reads its rows only when it is next used, so that opening and
+    // re-reading a large table costs nothing until its rows are needed.
+    bool open();
     int rowCount() const;           // rows the view shows now (after its filter)
-    bool isEmpty() const { return rowCount() == 0; }
+    bool isEmpty() const;           // no row at all, without counting every row
     bool hasCurrent() const;
     int currentRow() const;
     bool setCurrentRow(int row);
@@ -41,7 +44,8 @@ public:
 
     int section(const QString& column) const; // -1 when the table has no such column
 
-    QSqlTableModel* model() const { return m_model; } // hand over to a grid or a report
+    // Hand over to a grid or a report: from then on the view reads its rows at once.
+    QSqlTableModel* model() const;
     QString lastError() const { return m_lastError; }
 
 signals:
@@ -52,6 +56,9 @@ signals:
     void aboutToUse();
 
 private:
+    friend class ViewBinder;
+    void holdEager(bool hold) const;
+    void ensureRead() const;
     bool select();
     void setCurrent(int row);
     void flushEditors() const;
@@ -62,5 +69,7 @@ private:
     QString m_filter;
     QSqlTableModel* m_model;
     int m_current = -1;
+    mutable bool m_unread = false;  // rows not read since the last open or refresh
+    mutable int m_eagerHolders = 0; // bound fields and hand-overs that show the rows
     QString m_lastError;
 };

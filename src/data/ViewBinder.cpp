@@ -11,7 +11,7 @@
 ViewBinder::ViewBinder(View& view, QObject* parent)
     : QObject(parent ? parent : &view), m_view(view), m_mapper(new QDataWidgetMapper(this))
 {
-    m_mapper->setModel(view.model());
+    m_mapper->setModel(view.m_model);
     m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
     connect(&view, &View::currentRowChanged, this, &ViewBinder::show);
     connect(&view, &View::aboutToUse, this, &ViewBinder::submit, Qt::DirectConnection);
@@ -53,6 +53,7 @@ void ViewBinder::bind(QWidget* widget, const QString& column, const QByteArray& 
     else
         m_mapper->addMapping(widget, s, property);
     m_bindings.push_back({widget, property});
+    m_view.holdEager(true);
     if (auto* line = qobject_cast<QLineEdit*>(widget))
         connect(line, &QLineEdit::textEdited, this, &ViewBinder::submit);
     show();
@@ -66,6 +67,7 @@ void ViewBinder::unbind(QWidget* widget)
             if (auto* line = qobject_cast<QLineEdit*>(widget))
                 disconnect(line, &QLineEdit::textEdited, this, nullptr);
             m_bindings.removeAt(i);
+            m_view.holdEager(false);
             return;
         }
     }

@@ -356,7 +356,7 @@ void Frm1::reset()
     m_themesPanel->hide();
     m_clinicPanel->hide();
     m_fieldNamesPanel->hide();
-    if (m_ide->rowCount() >= 1)
+    if (!m_ide->isEmpty())
         m_ide->refresh();
 }
 
@@ -382,7 +382,7 @@ View& Frm1::answerView(int scale) const
 
 bool Frm1::answerAASEmpty() const
 {
-    return m_answers[0]->rowCount() == 0;
+    return m_answers[0]->isEmpty();
 }
 
 void Frm1::changeTheme(int n)

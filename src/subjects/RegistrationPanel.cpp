@@ -37,7 +37,6 @@ RegistrationPanel::RegistrationPanel(AppContext& context, Frm1& main)
     m_code->setAccessibleName(codeLabel->text());
     grid->addWidget(codeLabel, 0, 0);
     grid->addWidget(m_code, 0, 1);
-    m_binder->bind(m_code, QStringLiteral("Code"));
 
     const int positions[8][2] = {{0, 2}, {0, 4}, {1, 0}, {1, 2}, {1, 4}, {1, 6}, {2, 0}, {2, 2}};
     for (int k = 0; k < 8; ++k) {
@@ -47,7 +46,6 @@ RegistrationPanel::RegistrationPanel(AppContext& context, Frm1& main)
         m_labels[k]->setBuddy(m_fields[k]);
         grid->addWidget(m_labels[k], positions[k][0], positions[k][1]);
         grid->addWidget(m_fields[k], positions[k][0], positions[k][1] + 1);
-        m_binder->bind(m_fields[k], QStringLiteral("F%1").arg(k + 1));
     }
     m_fields[2]->setMaxLength(2);
 
@@ -67,11 +65,31 @@ void RegistrationPanel::setCaption(int k, const QString& caption)
     m_fields[k - 1]->setAccessibleName(caption);
 }
 
+// The fields edit the IDE view's new row only while the panel is open; a closed panel
+// leaves the view free to defer its reading.
+void RegistrationPanel::bindFields(bool bind)
+{
+    for (int k = 0; k <= 8; ++k) {
+        QLineEdit* edit = k == 0 ? m_code : m_fields[k - 1];
+        if (bind)
+            m_binder->bind(edit, k == 0 ? QStringLiteral("Code") : QStringLiteral("F%1").arg(k));
+        else
+            m_binder->unbind(edit);
+    }
+}
+
+void RegistrationPanel::hideEvent(QHideEvent* event)
+{
+    bindFields(false);
+    QFrame::hideEvent(event);
+}
+
 void RegistrationPanel::open()
 {
     m_main.reset();
     show();
     raise();
+    bindFields(true);
     m_main.ideView().addRow();
     m_code->setFocus();
 }

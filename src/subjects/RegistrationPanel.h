@@ -25,8 +25,12 @@ public:
     void save();
     void cancel();
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     bool store(const QString& code);
+    void bindFields(bool bind);
 
     AppContext& m_context;
     Frm1& m_main;
