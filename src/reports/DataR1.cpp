@@ -20,7 +20,7 @@ QFont font(const char* family, double points)
 }
 
 // A caption sits at the right of its value: captions lean left towards their value,
-// values lean right towards their caption, so each pair reads as one.
+// values lean right towards their caption, a small gap apart, so each pair reads as one.
 const Qt::Alignment kCaption = Qt::AlignLeft | Qt::AlignVCenter;
 const Qt::Alignment kValue = Qt::AlignRight | Qt::AlignVCenter;
 
@@ -57,7 +57,7 @@ void drawPageFrame(QPainter& p, const QRectF& r)
     QPainterPath page;
     page.addRoundedRect(rect(30, 270, 6270, 6614 - 270 - 420), 270 * sx, 270 * sy);
     p.fillPath(page, cream);
-    p.drawPath(page);
+    p.strokePath(page, QPen(ink, pen));
     // The tabs lie over the page's border, as on a printed form.
     p.drawRoundedRect(rect(tabLeft, 15, tabWidth, 520), 120 * sx, 120 * sy);
     p.drawRoundedRect(rect(tabLeft, 6614 - 15 - 640, tabWidth, 640), 120 * sx, 120 * sy);
@@ -111,20 +111,20 @@ DataR1::DataR1() : ReportDocument(QStringLiteral("DataR1"), kWidth)
 
     // First line: code, F1, F2, F3.
     s.add(label("Label2", 5598, 1152, 600, QStringLiteral("کد"), kCaption));
-    s.add(label("Label15", 5067, 1152, 510, QString()));
+    s.add(label("Label15", 5067, 1152, 430, QString()));
     s.add(label("Label7", 4680, 1152, 380, QStringLiteral("نام"), kCaption));
-    s.add(label("Label16", 3726, 1152, 940, QString()));
+    s.add(label("Label16", 3726, 1152, 860, QString()));
     s.add(label("Label4", 2205, 1134, 1500, QStringLiteral("شهرت"), kCaption));
-    s.add(label("Label21", 1314, 1134, 880, QString()));
+    s.add(label("Label21", 1314, 1134, 790, QString()));
     s.add(label("Label6", 837, 1152, 460, QStringLiteral("جنس"), kCaption));
-    s.add(label("Label20", 387, 1152, 440, QString()));
+    s.add(label("Label20", 387, 1152, 350, QString()));
     // Second line: F4, F5, F6.
     s.add(label("Label10", 5562, 1719, 640, QStringLiteral("سن"), kCaption));
-    s.add(label("Label19", 5112, 1719, 440, QString()));
+    s.add(label("Label19", 5112, 1719, 350, QString()));
     s.add(label("Label8", 4094, 1701, 1000, QStringLiteral("وضعيت تاهل"), kCaption));
-    s.add(label("Label9", 3267, 1701, 815, QString()));
+    s.add(label("Label9", 3267, 1701, 727, QString()));
     s.add(label("Label3", 2394, 1728, 860, QStringLiteral("تحصيلات"), kCaption));
-    s.add(label("Label22", 378, 1728, 2006, QString()));
+    s.add(label("Label22", 378, 1728, 1916, QString()));
     // The three raw scores, each below its heading.
     const struct
     {
@@ -141,7 +141,7 @@ DataR1::DataR1() : ReportDocument(QStringLiteral("DataR1"), kWidth)
     }
     // The clinic's address.
     s.add(label("Label17", 5291, 5480, 800, QStringLiteral("آدرس"), kCaption));
-    s.add(label("Label13", 378, 5480, 4913, QString(), kValue, font("B Nazanin", 9)));
+    s.add(label("Label13", 378, 5480, 4813, QString(), kValue, font("B Nazanin", 9)));
     // The program's own lines at the foot of the sheet.
     const QFont small = font("B Nazanin", 8);
     s.add(label("Label5", 2160, 6067, 2010,

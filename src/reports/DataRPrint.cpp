@@ -132,8 +132,9 @@ DataRPrint::DataRPrint() : ReportDocument(QStringLiteral("DataRPrint"), kWidth)
     for (const Column& col : kColumns) {
         // A cell keeps clear of its rules.
         const int left = col.from + 30, width = col.to - col.from - 60;
-        heading.add(label(col.heading, QRect(left, 30, width, kHeadingHeight - 60), QString::fromUtf8(col.headingText),
-                          cell, centred));
+        ReportControl& title = heading.add(label(col.heading, QRect(left, 30, width, kHeadingHeight - 60),
+                                                 QString::fromUtf8(col.headingText), cell, centred));
+        title.shrinkToFit = true;
         ReportControl field;
         field.kind = ReportControl::Kind::Field;
         field.name = QString::fromLatin1(col.detail);

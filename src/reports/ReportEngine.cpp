@@ -10,6 +10,7 @@
 #include <QSqlRecord>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr double kTwipsPerInch = 1440.0;
@@ -259,6 +260,8 @@ void ReportDocument::drawPage(QPainter& painter, const ReportPage& page, double 
 {
     const double k = dpi / kTwipsPerInch * m_scale;
     const double left = std::max(0.0, (printableWidth - m_width * k) / 2);
+    // Rules are whole device pixels wide, so that equal rules look equal on screen.
+    auto penWidth = [&](int twips) { return std::max(1.0, std::round(twips * k)); };
     auto toDevice = [&](const QRect& r) { return QRectF(left + r.x() * k, r.y() * k, r.width() * k, r.height() * k); };
 
     painter.save();
@@ -275,13 +278,13 @@ void ReportDocument::drawPage(QPainter& painter, const ReportPage& page, double 
             if (c->backColor.isValid())
                 painter.fillRect(r, c->backColor);
             if (c->lineWidth > 0) {
-                painter.setPen(QPen(c->foreColor, std::max(1.0, c->lineWidth * k)));
+                painter.setPen(QPen(c->foreColor, penWidth(c->lineWidth)));
                 painter.setBrush(Qt::NoBrush);
                 painter.drawRect(r);
             }
             break;
         case ReportItem::Kind::Line:
-            painter.setPen(QPen(c->foreColor, std::max(1.0, c->lineWidth * k), Qt::SolidLine, Qt::SquareCap));
+            painter.setPen(QPen(c->foreColor, penWidth(c->lineWidth), Qt::SolidLine, Qt::SquareCap));
             painter.drawLine(r.topLeft(), r.bottomRight());
             break;
         case ReportItem::Kind::Picture:

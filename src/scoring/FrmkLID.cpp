@@ -17,17 +17,24 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QTextOption>
 
 namespace {
 
 const int kShortNotice = 1000;
 const int kHintNotice = 2000;
 
+// clang-format off
 const char* const kHelpText =
-    "در اين قسمت از نرم افزار ابتدا روي انتخاب آزمودني \r\nکليک کرده سپس کد آزمودني را وارد کنيد و دکمه \r\nاينتر را "
-    "فشار دهيد نتيجه آزمون نمايش داده و ذخيره \r\nخواهد شد در صورتيکه تمايل داريد نتيجه آزمون را \r\nپرينت بگيريد روي "
-    "دکمه پرينت آزمودني انتخاب شده \r\nکليک کنيد و در صورتيکه تمايل به پرينت نتيجه آزمون \r\nکل آزمودنيها را داريد روي "
-    "دکمه پرينت کل آزمودنيها کليک کنيد\r\n";
+    "در اين قسمت از نرم افزار ابتدا روي انتخاب آزمودني \r\n"
+    "کليک کرده سپس کد آزمودني را وارد کنيد و دکمه \r\n"
+    "اينتر را فشار دهيد نتيجه آزمون نمايش داده و ذخيره \r\n"
+    "خواهد شد در صورتيکه تمايل داريد نتيجه آزمون را \r\n"
+    "پرينت بگيريد روي دکمه پرينت آزمودني انتخاب شده \r\n"
+    "کليک کنيد و در صورتيکه تمايل به پرينت نتيجه آزمون \r\n"
+    "کل آزمودنيها را داريد روي دکمه پرينت کل آزمودنيها کليک کنيد\r\n";
+// clang-format on
 
 const QString kCodeColumn = QStringLiteral("Code");
 
@@ -117,20 +124,25 @@ void FrmkLID::buildDetails()
     m_details = panel(this, "Frame1", twRect(270, 120, 9495, 2115));
     // Right to left: the code, F1..F4 on the first line; F5..F8 on the second. Each
     // field has its caption on its right.
-    const int pairWidth = 1860, labelWidth = 780, fieldWidth = 1020, right = 9495 - 90;
-    auto pairLeft = [&](int index) { return right - (index + 1) * pairWidth; };
+    const int right = 9495 - 90, height = 375, gap = 45;
     const int lineTop[2] = {450, 1290};
-    m_code = displayField(m_details, QStringLiteral("txtCode"), twRect(pairLeft(0), lineTop[0], fieldWidth, 375));
+    // The code's pair is narrow; the clinic's captions get the room they need.
+    const int codeField = 800, codeLabel = 450;
+    const int pairWidth[2] = {2000, 2320}, labelWidth[2] = {1100, 1200};
+    m_code = displayField(m_details, QStringLiteral("txtCode"),
+                          twRect(right - codeLabel - gap - codeField, lineTop[0], codeField, height));
     caption(m_details, QStringLiteral("lblCode"), QStringLiteral(" :کد"),
-            twRect(pairLeft(0) + fieldWidth + 30, lineTop[0], labelWidth, 375), m_code);
+            twRect(right - codeLabel, lineTop[0], codeLabel, height), m_code);
+    const int firstPairRight[2] = {right - codeLabel - gap - codeField - 2 * gap, right};
     for (int k = 0; k < 8; ++k) {
         const int line = k < 4 ? 0 : 1;
-        const int index = k < 4 ? k + 1 : k - 4;
-        const int left = pairLeft(index);
-        m_fields[k] =
-            displayField(m_details, QStringLiteral("txtF%1").arg(k + 1), twRect(left, lineTop[line], fieldWidth, 375));
+        const int pairRight = firstPairRight[line] - (k % 4) * pairWidth[line];
+        const int labelLeft = pairRight - labelWidth[line];
+        const int fieldWidth = pairWidth[line] - labelWidth[line] - 2 * gap;
+        m_fields[k] = displayField(m_details, QStringLiteral("txtF%1").arg(k + 1),
+                                   twRect(labelLeft - gap - fieldWidth, lineTop[line], fieldWidth, height));
         m_captions[k] = caption(m_details, QStringLiteral("lblF%1").arg(k + 1), QString(),
-                                twRect(left + fieldWidth + 30, lineTop[line], labelWidth, 375), m_fields[k]);
+                                twRect(labelLeft, lineTop[line], labelWidth[line], height), m_fields[k]);
     }
 }
 
@@ -183,6 +195,10 @@ void FrmkLID::buildHelp()
     m_helpText->setGeometry(twRect(120, 120, 7395, 4035));
     // The text box shows line breaks as "\n"; the text itself is kept as written.
     m_helpText->setPlainText(QString::fromUtf8(kHelpText).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    QTextOption option = m_helpText->document()->defaultTextOption();
+    option.setTextDirection(Qt::RightToLeft);
+    option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    m_helpText->document()->setDefaultTextOption(option);
     m_helpText->setAccessibleName(QStringLiteral("راهنما"));
     auto* close = button(m_helpPanel, "cmdHelpExit", QStringLiteral("خروج"), twRect(3067, 4275, 1500, 495));
     connect(close, &QPushButton::clicked, this, &FrmkLID::hideHelp);
