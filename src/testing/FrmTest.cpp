@@ -75,7 +75,7 @@ FrmTest::FrmTest(AppContext& context)
     m_itemText->setObjectName(QStringLiteral("lblItem"));
     m_itemText->setFont(persianFont(15, true));
     m_itemText->setWordWrap(true);
-    m_itemText->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_itemText->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     m_itemText->setGeometry(kItemTextPlace);
 
     m_itemNumber = new DigitsLineEdit(*context.dialogs, this);
@@ -132,12 +132,9 @@ FrmTest::FrmTest(AppContext& context)
         m_captions[k]->setText(caption);
         m_fields[k]->setAccessibleName(caption);
     }
-    m_instruction->setText(QStringLiteral(
-        " پاسخگوي گرامي : پرسشنامه اي که پيش روي شماست به منظور بررسي عقايد  شما تهيه شده است اين پرسشنامه داراي دو "
-        "گزينه درست و غلط است شما پس از مطالعه هر سوال ، پاسخ خود را بصورت درست يا غلط انتخاب نماييد منظور از درست آن "
-        "است که آن جمله درباره شما صادق است و گزينه غلط حکايت از آن دارد که اين عبارت درباره شما درست نيست نتايج اين "
-        "پرسشنامه صرفاً ارزش تحقيقاتي و علمي دارد  لطفاً تمام سوالات را با دقت بخوانيد و به آنها پاسخ دهيد و هيچ سوالي "
-        "را بدون پاسخ نگذاريد. از همکاري شما سپاس گذاريم"));
+    // clang-format off
+    m_instruction->setText(QStringLiteral(" پاسخگوي گرامي : پرسشنامه اي که پيش روي شماست به منظور بررسي عقايد  شما تهيه شده است اين پرسشنامه داراي دو گزينه درست و غلط است شما پس از مطالعه هر سوال ، پاسخ خود را بصورت درست يا غلط انتخاب نماييد منظور از درست آن است که آن جمله درباره شما صادق است و گزينه غلط حکايت از آن دارد که اين عبارت درباره شما درست نيست نتايج اين پرسشنامه صرفاً ارزش تحقيقاتي و علمي دارد  لطفاً تمام سوالات را با دقت بخوانيد و به آنها پاسخ دهيد و هيچ سوالي را بدون پاسخ نگذاريد. از همکاري شما سپاس گذاريم"));
+    // clang-format on
     m_itemFrame->hide();
     m_itemNumber->hide();
     m_saveExit->hide();
@@ -180,9 +177,13 @@ void FrmTest::buildSubjectPanel()
         const int row = k < 4 ? 0 : 1;
         const int column = k < 4 ? 2 * (k + 1) : 2 * (k - 4);
         grid->addWidget(m_captions[k], row, column);
-        grid->addWidget(m_fields[k], row, column + 1);
+        // The last box of the second row takes the room the first row gives its fifth pair.
+        grid->addWidget(m_fields[k], row, column + 1, 1, k == 7 ? 3 : 1);
         m_subjectBinder->bind(m_fields[k], QStringLiteral("F%1").arg(k + 1));
     }
+    m_fields[3]->setMaximumWidth(tw(750)); // three digits
+    for (int column = 1; column < 10; column += 2)
+        grid->setColumnStretch(column, 1);
 }
 
 bool FrmTest::setScaleNumber(int number)
