@@ -89,7 +89,8 @@ FrmTest::FrmTest(AppContext& context)
     m_itemFrame = new QGroupBox(this);
     m_itemFrame->setObjectName(QStringLiteral("itemFrame"));
     m_itemFrame->setFont(persianFont(12, true));
-    m_itemFrame->setAlignment(Qt::AlignHCenter);
+    // The caption is set in a large face: room for it above the frame's border.
+    m_itemFrame->setStyleSheet(QStringLiteral("QGroupBox#itemFrame { margin-top: 1.3em; padding-top: 4px; } QGroupBox#itemFrame::title { subcontrol-origin: margin; subcontrol-position: top center; }"));
     m_itemFrame->setGeometry(twRect(3255, 5040, 3000, 1065));
     m_true = new QRadioButton(QStringLiteral("درست"), m_itemFrame);
     m_true->setObjectName(QStringLiteral("optTrue"));
