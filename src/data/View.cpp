@@ -64,7 +64,17 @@ bool View::select()
 {
     m_unread = false;
     m_lastError.clear();
-    const bool ok = m_model->select();
+    bool ok;
+    // The model reads itself again whenever its filter changes while it holds rows; the
+    // filter is handed over here, when the rows are really wanted, and read only once.
+    if (m_model->filter() != m_filter && m_model->query().isActive()) {
+        m_model->setFilter(m_filter);
+        ok = !m_model->lastError().isValid();
+    } else {
+        if (m_model->filter() != m_filter)
+            m_model->setFilter(m_filter);
+        ok = m_model->select();
+    }
     setCurrent(0);
     return ok ? true : fail(m_model->lastError().text());
 }
@@ -72,7 +82,6 @@ bool View::select()
 bool View::open()
 {
     m_filter.clear();
-    m_model->setFilter(QString());
     if (m_eagerHolders > 0)
         return select();
     m_current = 0;
@@ -150,7 +159,6 @@ bool View::filter(const QString& column, const QString& value)
     // An empty value and no value are the same thing on screen.
     m_filter = value.isEmpty() ? QStringLiteral("(%1 = '' OR %1 IS NULL)").arg(name)
                                : QStringLiteral("%1 = %2").arg(name, driver->formatValue(field));
-    m_model->setFilter(m_filter);
     return select();
 }
 
