@@ -1,5 +1,6 @@
 // The test window with 100,000 registered subjects: Next (the answer row committed and
 // the next item shown) and the launch from the code prompt's OK to the test window shown.
+#include "BenchFill.h"
 #include "TestEnvironment.h"
 
 #include "data/Scales.h"
@@ -38,28 +39,13 @@ double elapsedMs(const QElapsedTimer& t)
 
 void fill(TestEnvironment& env)
 {
-    QSqlDatabase c = env.db.connection();
-    env.db.begin();
-    QSqlQuery ide(c);
-    ide.prepare(QStringLiteral("INSERT INTO IDE (Code, F1, F2, F3, F4, F5, F6, F7, F8) VALUES (?,?,?,?,?,?,?,?,?)"));
-    QSqlQuery answers[3] = {QSqlQuery(c), QSqlQuery(c), QSqlQuery(c)};
-    for (int s = 0; s < 3; ++s)
-        answers[s].prepare(
-            QStringLiteral("INSERT INTO %1 (Code) VALUES (?)").arg(QLatin1String(kScales[s].answerTable)));
-    for (int i = 0; i < kSubjects; ++i) {
-        const QString code = QString::number(100000 + i);
-        ide.addBindValue(code);
-        ide.addBindValue(QStringLiteral("نام%1").arg(i % 2000));
-        ide.addBindValue(QStringLiteral("خانواده%1").arg(i % 50000));
-        for (int k = 3; k <= 8; ++k)
-            ide.addBindValue(QStringLiteral("v%1").arg(k));
-        ide.exec();
-        for (QSqlQuery& a : answers) {
-            a.addBindValue(code);
-            a.exec();
+    fillSubjects(env, kSubjects, [](int i, int k) {
+        switch (k) {
+        case 1: return QStringLiteral("نام%1").arg(i % 2000);
+        case 2: return QStringLiteral("خانواده%1").arg(i % 50000);
+        default: return QStringLiteral("v%1").arg(k);
         }
-    }
-    env.db.commit();
+    });
 }
 
 FrmTest* launch(TestEnvironment& env, const char* button, const QString& code, double* ms)

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "TestEnvironment.h"
+#include "data/Scales.h"
+
+#include <QSqlQuery>
+#include <functional>
+
+// Registers n subjects straight into the file, in one transaction: an IDE row whose
+// fields come from field(i, k) (k = 1..8) and an empty answer row in each answer table,
+// codes 100000 upwards.
+inline void fillSubjects(TestEnvironment& env, int n, const std::function<QString(int i, int k)>& field)
+{
+    QSqlDatabase c = env.db.connection();
+    env.db.begin();
+    QSqlQuery ide(c);
+    ide.prepare(QStringLiteral("INSERT INTO IDE (Code, F1, F2, F3, F4, F5, F6, F7, F8) VALUES (?,?,?,?,?,?,?,?,?)"));
+    QSqlQuery answers[3] = {QSqlQuery(c), QSqlQuery(c), QSqlQuery(c)};
+    for (int s = 0; s < 3; ++s)
+        answers[s].prepare(
+            QStringLiteral("INSERT INTO %1 (Code) VALUES (?)").arg(QLatin1String(kScales[s].answerTable)));
+    for (int i = 0; i < n; ++i) {
+        const QString code = QString::number(100000 + i);
+        ide.addBindValue(code);
+        for (int k = 1; k <= 8; ++k)
+            ide.addBindValue(field(i, k));
+        ide.exec();
+        for (QSqlQuery& a : answers) {
+            a.addBindValue(code);
+            a.exec();
+        }
+    }
+    env.db.commit();
+}
