@@ -1,6 +1,6 @@
 // The subject browser with 100,000 registered subjects: opening it, one filter
 // keystroke (filter and grid drawn), one deletion of a subject's four rows.
-#include "BenchFill.h"
+#include "BenchSupport.h"
 #include "TestEnvironment.h"
 
 #include "data/Scales.h"
@@ -22,22 +22,6 @@
 
 namespace {
 const int kSubjects = 100000;
-
-struct Figures
-{
-    std::vector<double> ms;
-    double median()
-    {
-        std::sort(ms.begin(), ms.end());
-        return ms.empty() ? 0 : ms[ms.size() / 2];
-    }
-    double max() { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
-};
-
-double elapsedMs(const QElapsedTimer& t)
-{
-    return double(t.nsecsElapsed()) / 1e6;
-}
 
 // Many subjects share a first name; family names are nearly all different, which makes
 // the F2 list long.

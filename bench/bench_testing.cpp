@@ -1,6 +1,6 @@
 // The test window with 100,000 registered subjects: Next (the answer row committed and
 // the next item shown) and the launch from the code prompt's OK to the test window shown.
-#include "BenchFill.h"
+#include "BenchSupport.h"
 #include "TestEnvironment.h"
 
 #include "data/Scales.h"
@@ -20,22 +20,6 @@ namespace {
 const int kSubjects = 100000;
 const int kNexts = 300;
 const int kLaunches = 40;
-
-struct Figures
-{
-    std::vector<double> ms;
-    double median()
-    {
-        std::sort(ms.begin(), ms.end());
-        return ms.empty() ? 0 : ms[ms.size() / 2];
-    }
-    double max() { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
-};
-
-double elapsedMs(const QElapsedTimer& t)
-{
-    return double(t.nsecsElapsed()) / 1e6;
-}
 
 void fill(TestEnvironment& env)
 {

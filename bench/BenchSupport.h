@@ -3,8 +3,28 @@
 #include "TestEnvironment.h"
 #include "data/Scales.h"
 
+#include <QElapsedTimer>
 #include <QSqlQuery>
+#include <algorithm>
 #include <functional>
+#include <vector>
+
+// Timings of one measured step, in milliseconds.
+struct Figures
+{
+    std::vector<double> ms;
+    double median()
+    {
+        std::sort(ms.begin(), ms.end());
+        return ms.empty() ? 0 : ms[ms.size() / 2];
+    }
+    double max() { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
+};
+
+inline double elapsedMs(const QElapsedTimer& t)
+{
+    return double(t.nsecsElapsed()) / 1e6;
+}
 
 // Registers n subjects straight into the file, in one transaction: an IDE row whose
 // fields come from field(i, k) (k = 1..8) and an empty answer row in each answer table,
