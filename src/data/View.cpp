@@ -63,6 +63,7 @@ QSqlTableModel* View::model() const
 bool View::select()
 {
     m_unread = false;
+    m_newRowsOnly = false;
     m_lastError.clear();
     bool ok;
     // The model reads itself again whenever its filter changes while it holds rows; the
@@ -82,6 +83,7 @@ bool View::select()
 bool View::open()
 {
     m_filter.clear();
+    m_newRowsOnly = false;
     if (m_eagerHolders > 0)
         return select();
     m_current = 0;
@@ -103,25 +105,33 @@ bool View::isEmpty() const
     return !q.next();
 }
 
-int View::rowCount() const
+int View::rowsInFile() const
 {
-    ensureRead();
-    // Without more rows to fetch the model knows its count; otherwise the file is asked,
-    // so that a large table is never read whole just to be counted.
-    if (!m_model->canFetchMore())
-        return m_model->rowCount();
     QSqlQuery q(m_db.connection());
     QString sql = QStringLiteral("SELECT COUNT(*) FROM %1")
                       .arg(m_db.connection().driver()->escapeIdentifier(m_table, QSqlDriver::TableName));
     if (!m_filter.isEmpty())
         sql += QStringLiteral(" WHERE ") + m_filter;
     if (!q.exec(sql) || !q.next())
+        return -1;
+    return q.value(0).toInt();
+}
+
+int View::rowCount() const
+{
+    ensureRead();
+    // Without more rows to fetch the model knows its count; otherwise the file is asked,
+    // so that a large table is never read whole just to be counted.
+    if (!m_newRowsOnly && !m_model->canFetchMore())
+        return m_model->rowCount();
+    const int stored = rowsInFile();
+    if (stored < 0)
         return m_model->rowCount();
     int pendingInserts = 0;
     for (int r = 0; r < m_model->rowCount(); ++r)
         if (m_model->headerData(r, Qt::Vertical).toString() == QLatin1String("*"))
             ++pendingInserts;
-    return q.value(0).toInt() + pendingInserts;
+    return stored + pendingInserts;
 }
 
 bool View::hasCurrent() const
@@ -173,7 +183,17 @@ bool View::sort(const QString& column)
 
 bool View::addRow()
 {
-    ensureRead();
+    if (m_unread && m_eagerHolders == 0) {
+        // A filter that matches nothing: the model holds the new row alone.
+        m_unread = false;
+        m_newRowsOnly = true;
+        const bool active = m_model->query().isActive();
+        m_model->setFilter(QStringLiteral("0 = 1"));
+        if (!active)
+            m_model->select();
+    } else {
+        ensureRead();
+    }
     flushEditors();
     const int row = m_model->rowCount();
     if (!m_model->insertRow(row))
@@ -227,6 +247,13 @@ bool View::commit()
     if (!m_model->submitAll()) {
         const QString error = m_model->lastError().text();
         return fail(error.isEmpty() ? QStringLiteral("the row was not stored") : error);
+    }
+    if (m_newRowsOnly) {
+        // The model read nothing back; the view is read on its next use.
+        m_newRowsOnly = false;
+        m_unread = true;
+        m_current = 0;
+        return true;
     }
     // A successful submit reads the table again; the same row stays current.
     setCurrent(row >= 0 && row < m_model->rowCount() ? row : 0);

@@ -33,6 +33,9 @@ public:
     // matches the rows whose column is empty or null.
     bool filter(const QString& column, const QString& value);
     bool sort(const QString& column);
+    // A new, empty row, current. A view that nothing shows and that was not read since its
+    // last open or refresh reads none of its rows for it; after the commit such a view is
+    // read again on its next use, with the first row current.
     bool addRow();
     bool setColumn(const QString& column, const QVariant& value);
     QVariant value(const QString& column) const; // of the current row
@@ -59,6 +62,7 @@ private:
     friend class ViewBinder;
     void holdEager(bool hold) const;
     void ensureRead() const;
+    int rowsInFile() const;
     bool select();
     void setCurrent(int row);
     void flushEditors() const;
@@ -71,5 +75,6 @@ private:
     int m_current = -1;
     mutable bool m_unread = false;  // rows not read since the last open or refresh
     mutable int m_eagerHolders = 0; // bound fields and hand-overs that show the rows
+    bool m_newRowsOnly = false;     // the model holds the added rows alone, none read
     QString m_lastError;
 };
