@@ -2,23 +2,18 @@
 // the main window is exposed. The benchmark copies it into a prepared program folder
 // and runs it there.
 #include "ExitWhenExposed.h"
-#include "shell/Fonts.h"
 #include "shell/Frm1.h"
 #include "shell/QtDialogs.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
-#include <QDir>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     new ExitWhenExposed<Frm1>;
     const QString folder = QCoreApplication::applicationDirPath();
-    QDir::setCurrent(folder);
-    QApplication::setApplicationName(QStringLiteral("Pelimora"));
-    QApplication::setLayoutDirection(Qt::RightToLeft);
-    Fonts::install();
+    Startup::prepareApplication(folder);
     QtDialogs dialogs;
     return Startup::runProgram(folder, dialogs);
 }

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "Dialogs.h"
+#include "Fonts.h"
 #include "SingleInstance.h"
 #include "Windows.h"
 #include "data/Database.h"
@@ -9,6 +10,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QLockFile>
+
+void Startup::prepareApplication(const QString& programFolder)
+{
+    QDir::setCurrent(programFolder);
+    QApplication::setApplicationName(QStringLiteral("Pelimora"));
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    Fonts::install();
+}
 
 QString Startup::databasePath(const QString& programFolder)
 {

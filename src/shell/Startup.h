@@ -9,6 +9,11 @@ class Database;
 // and the database file.
 namespace Startup {
 
+// What the program sets up before anything else: the program folder as working
+// directory (every fixed relative name resolves against it), the application name,
+// right-to-left layout and the font mapping.
+void prepareApplication(const QString& programFolder);
+
 // The database file below the program folder.
 QString databasePath(const QString& programFolder);
 
